@@ -187,6 +187,16 @@ QSize TVekMenuStyle::sizeFromContents(ContentsType type, const QStyleOption *opt
         if (const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option))
             return MenuItemSize(*item, widget);
     }
+    if (type == CT_MenuBarItem) {
+        if (const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option)) {
+            // Room for the caption between its 6-pixel left and 4-pixel
+            // right inset, plus as much again around it.
+            QString caption = SplitItemText(item->text).Caption;
+            caption.remove(u'&');
+            const QFontMetrics metrics(Regular(item->font));
+            return {metrics.horizontalAdvance(caption) + 16, std::max(size.height(), metrics.height() + 6)};
+        }
+    }
     return QProxyStyle::sizeFromContents(type, option, size, widget);
 }
 
@@ -195,8 +205,10 @@ int TVekMenuStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, c
     switch (metric) {
     case PM_ToolBarSeparatorExtent:
         return 7;
-    case PM_ToolBarFrameWidth:
     case PM_ToolBarItemMargin:
+        // Keeps the bar's top and bottom lines clear of the buttons.
+        return 1;
+    case PM_ToolBarFrameWidth:
     case PM_ToolBarItemSpacing:
     case PM_MenuHMargin:
     case PM_MenuVMargin:
