@@ -73,7 +73,7 @@ void WriteAccFile(const QString &path, const TAccTable &table)
     WriteFileAtomically(path, EncodeAccTable(table));
 }
 
-void WriteEmptyAccFile(const QString &path)
+void CreateAccFile(const QString &path)
 {
     TAccTable table;
     ClearAccTable(table);

@@ -39,5 +39,5 @@ TAccTable ReadAccFile(const QString &path);
 // the write fails). Throws EInOutError.
 void WriteAccFile(const QString &path, const TAccTable &table);
 
-// Gives the invoice file of an empty table, for a new file.
-void WriteEmptyAccFile(const QString &path);
+// Writes a new invoice file of 31 empty records without touching any table.
+void CreateAccFile(const QString &path);
