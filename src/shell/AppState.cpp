@@ -20,6 +20,14 @@ void TAppState::LoadAccFile()
     }
 }
 
+void TAppState::OpenAccFile(const QString &path)
+{
+    TAccTable table = ReadAccFile(path);
+    AccTable = table;
+    AccFileName = path;
+    AccModified = false;
+}
+
 void TAppState::SaveAccFile()
 {
     if (AccFileName.trimmed().isEmpty())

@@ -37,6 +37,11 @@ public:
     // passed on.
     void LoadAccFile();
 
+    // Makes the file at path current: reads it whole, and only then takes
+    // its table and name and clears AccModified. When it cannot be read,
+    // nothing changes and the error is passed on.
+    void OpenAccFile(const QString &path);
+
     // Writes the table to AccFileName and clears AccModified; does nothing
     // while AccFileName is blank. When the write fails, the file keeps its
     // previous content, AccModified is set and the error is passed on.

@@ -20,9 +20,20 @@ QStringList TModalAnswerer::Texts() const
 
 void TModalAnswerer::Poll()
 {
-    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-    if (box == nullptr || !box->isVisible())
+    QWidget *modal = QApplication::activeModalWidget();
+    if (modal == nullptr || !modal->isVisible())
         return;
+    auto *box = qobject_cast<QMessageBox *>(modal);
+    if (box == nullptr) {
+        if (auto *dialog = qobject_cast<QDialog *>(modal)) {
+            m_dialogs << dialog->windowTitle();
+            if (m_dialogHandler)
+                m_dialogHandler(dialog);
+            else
+                dialog->reject();
+        }
+        return;
+    }
 
     TSeenMessage seen{box->windowTitle(), box->text(), box->icon(), {}};
     for (QAbstractButton *b : box->buttons())

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+class TTesselButton;
+class TVistaGradLabel;
+class TVistaGradPanel;
+
+// The pieces every dialog of the program is made of, in their one look.
+
+// The green header band with a picture and bold white text.
+TVistaGradPanel *MakeDialogHeader(QWidget *parent, const QString &text, const QString &pictureResource);
+
+// The sand-coloured title strip above a list or pane; the pane takes it as
+// its accessible name.
+TVistaGradLabel *MakeSectionLabel(QWidget *parent, const QString &caption, QWidget *pane);
+
+// A 22 × 22 button that shows only a picture; its hint is its tool tip and
+// accessible name.
+TTesselButton *MakeImageButton(QWidget *parent, const QString &objectName, const QString &pictureResource,
+                               const QString &hint);
+
+// A text button of the dialogs.
+TTesselButton *MakeTextButton(QWidget *parent, const QString &objectName, const QString &caption);
+
+// Loads a picture of the resources at the given size.
+class QImage;
+QImage ResourcePicture(const QString &resource, int size);
