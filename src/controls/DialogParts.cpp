@@ -22,6 +22,9 @@ TVistaGradPanel *MakeDialogHeader(QWidget *parent, const QString &text, const QS
     header->SetLineColor(QColor(0x3E, 0x57, 0x46));
     header->SetButtomLine(true);
     header->SetFontColor(Qt::white);
+    QFont font = header->Font();
+    font.setPointSize(8);
+    header->SetFont(font);
     header->SetWordBreak(true);
     header->SetCaption(text);
     if (!pictureResource.isEmpty())

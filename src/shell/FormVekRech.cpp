@@ -236,7 +236,9 @@ QWidget *TFormVekRech::BuildLowerArea()
     m_nextTerms->setFrameShape(QFrame::NoFrame);
     m_nextTerms->setFont(QFont(QStringLiteral("Arial"), 9));
     m_nextTerms->document()->setDocumentMargin(5);
-    Paint(m_nextTerms->viewport(), QColor(0xF1, 0xEF, 0xE7));
+    QPalette nextPalette = m_nextTerms->palette();
+    nextPalette.setColor(QPalette::Base, QColor(0xF1, 0xEF, 0xE7));
+    m_nextTerms->setPalette(nextPalette);
     auto *nextPane = Pane(SectionLabel(this, QStringLiteral("Nächste Termine"), m_nextTerms), m_nextTerms);
 
     auto *layout = new QHBoxLayout(lower);
@@ -254,7 +256,9 @@ QWidget *TFormVekRech::BuildRightArea()
 
     m_calendarBox = new TWheelScrollBox;
     m_calendarBox->setObjectName(QStringLiteral("ScrollBoxCalender"));
-    Paint(m_calendarBox->viewport(), QColor(0xF1, 0xEF, 0xE7));
+    Paint(m_calendarBox, QColor(0xF1, 0xEF, 0xE7));
+    m_calendarBox->setBackgroundRole(QPalette::Window);
+    m_calendarBox->viewport()->setBackgroundRole(QPalette::Window);
     auto *calendarImage = new QLabel;
     calendarImage->setObjectName(QStringLiteral("ImageCalender"));
     m_calendarBox->setWidget(calendarImage);

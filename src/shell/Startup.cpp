@@ -26,13 +26,18 @@ void InstallFontSubstitutions()
 {
     QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Tahoma"), {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Tahoma"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+}
+
+void InitZandivoResources()
+{
+    Q_INIT_RESOURCE(zandivo);
 }
 
 int RunZandivo(QApplication &app)
 {
-    Q_INIT_RESOURCE(zandivo);
+    InitZandivoResources();
     QApplication::setApplicationName(QStringLiteral("Zandivo"));
     QApplication::setOrganizationName(QStringLiteral("Zandivo"));
     QApplication::setDesktopFileName(QStringLiteral("zandivo"));

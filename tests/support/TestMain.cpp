@@ -7,6 +7,8 @@
 #include <QLocale>
 #include <QTemporaryDir>
 
+#include "shell/Startup.h"
+
 #include <gtest/gtest.h>
 
 int main(int argc, char **argv)
@@ -31,6 +33,7 @@ int main(int argc, char **argv)
     qputenv("LANG", "C.UTF-8");
 
     QApplication app(argc, argv);
+    InitZandivoResources();
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 
     ::testing::InitGoogleTest(&argc, argv);
