@@ -4,8 +4,21 @@
 #include "controls/VistaGradLabel.h"
 #include "controls/VistaGradPanel.h"
 
+#include <QDialog>
 #include <QIcon>
 #include <QImage>
+
+void PrepareDialog(QDialog &dialog, const QString &objectName, const QString &title, QSize clientSize)
+{
+    dialog.setObjectName(objectName);
+    dialog.setWindowTitle(title);
+    dialog.setFixedSize(clientSize);
+    dialog.setFont(QFont(QStringLiteral("Arial"), 9));
+    dialog.setAutoFillBackground(true);
+    QPalette pal = dialog.palette();
+    pal.setColor(QPalette::Window, QColor(0xEB, 0xE9, 0xE2));
+    dialog.setPalette(pal);
+}
 
 QImage ResourcePicture(const QString &resource, int size)
 {

@@ -1,13 +1,19 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 
+class QDialog;
 class QWidget;
 class TTesselButton;
 class TVistaGradLabel;
 class TVistaGradPanel;
 
 // The pieces every dialog of the program is made of, in their one look.
+
+// A fixed-size dialog in the program's sand colour and font; the client
+// area is laid out for that font, not for the desktop's.
+void PrepareDialog(QDialog &dialog, const QString &objectName, const QString &title, QSize clientSize);
 
 // The green header band with a picture and bold white text.
 TVistaGradPanel *MakeDialogHeader(QWidget *parent, const QString &text, const QString &pictureResource);

@@ -19,13 +19,8 @@ TFormAccEdit::TFormAccEdit(const QString &caption, const QString &proposal, QDat
                            QWidget *parent)
     : QDialog(parent), m_comboAccName(new QComboBox(this)), m_helpFile(helpFile)
 {
-    setObjectName(QStringLiteral("FormAccEdit"));
-    setWindowTitle(caption.isEmpty() ? QStringLiteral("Rechnungsdatei") : caption);
-    setFixedSize(314, 171);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0xEB, 0xE9, 0xE2));
-    setPalette(pal);
+    PrepareDialog(*this, QStringLiteral("FormAccEdit"),
+                  caption.isEmpty() ? QStringLiteral("Rechnungsdatei") : caption, QSize(314, 171));
 
     auto *header = MakeDialogHeader(this,
                                     QStringLiteral("Bitte geben Sie in diesem Dialog einen eindeutigen Namen für die "

@@ -39,13 +39,7 @@ TFormAccManager::TFormAccManager(const TInput &input, QWidget *parent)
       m_accFileName(input.AccFileName),
       m_list(new TVekDsgListBox(this))
 {
-    setObjectName(QStringLiteral("FormAccManager"));
-    setWindowTitle(QStringLiteral("Rechnungsverwaltung"));
-    setFixedSize(298, 332);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0xEB, 0xE9, 0xE2));
-    setPalette(pal);
+    PrepareDialog(*this, QStringLiteral("FormAccManager"), QStringLiteral("Rechnungsverwaltung"), QSize(298, 332));
 
     auto *header = MakeDialogHeader(this, QStringLiteral("In diesem Dialog erstellen und öffnen Sie Ihre Rechnungsdateien."),
                                     QStringLiteral(":/icons/headers/acc-manager.svg"));

@@ -30,6 +30,9 @@ public:
     TFormatSettings AppFormatSettings;
     TClock Clock;
 
+    // The calendar shows the month of this date.
+    QDate CalendarDate;
+
     // Replaces the table by the file at AccFileName (an empty table when the
     // file does not exist yet) and clears AccModified. When the file cannot
     // be read, the table is left empty and AccFileName is cleared, so that

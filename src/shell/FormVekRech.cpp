@@ -8,6 +8,7 @@
 #include "controls/VekDsgListBox.h"
 #include "controls/VekMainMenu.h"
 #include "controls/VekMenuDesigner.h"
+#include "controls/VekPopupMenu.h"
 #include "controls/VekToolBar.h"
 #include "controls/VistaGradLabel.h"
 #include "controls/VistaGradPanel.h"
@@ -109,7 +110,14 @@ TFormVekRech::TFormVekRech(QWidget *parent)
     m_designer->SetMenuDesign(TMenuDesign::mdSAND);
     BuildLayout();
     ConnectCommands();
+    ConnectListKeys();
     DisableLaterCommands();
+    Timer1Timer();
+
+    auto *timer = new QTimer(this);
+    timer->setObjectName(QStringLiteral("Timer1"));
+    connect(timer, &QTimer::timeout, this, &TFormVekRech::Timer1Timer);
+    timer->start(300);
 }
 
 TFormVekRech::~TFormVekRech()
@@ -125,6 +133,9 @@ void TFormVekRech::BuildLayout()
     setMenuBar(m_mainMenu);
     m_toolBar = m_commands->BuildToolBar(m_designer);
     addToolBar(Qt::TopToolBarArea, m_toolBar);
+    m_menuListAcc = m_commands->BuildContextMenu(QStringLiteral("PM_ListBoxAcc"), m_designer);
+    m_menuListTerms = m_commands->BuildContextMenu(QStringLiteral("PM_ListView_Termine"), m_designer);
+    m_menuCalendar = m_commands->BuildContextMenu(QStringLiteral("PM_Calendar"), m_designer);
 
     auto *central = new QWidget(this);
     central->setObjectName(QStringLiteral("Central"));
@@ -259,9 +270,14 @@ QWidget *TFormVekRech::BuildRightArea()
     Paint(m_calendarBox, QColor(0xF1, 0xEF, 0xE7));
     m_calendarBox->setBackgroundRole(QPalette::Window);
     m_calendarBox->viewport()->setBackgroundRole(QPalette::Window);
-    auto *calendarImage = new QLabel;
-    calendarImage->setObjectName(QStringLiteral("ImageCalender"));
-    m_calendarBox->setWidget(calendarImage);
+    m_calendarImage = new QLabel;
+    m_calendarImage->setObjectName(QStringLiteral("ImageCalender"));
+    m_calendarImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_calendarImage->setCursor(Qt::OpenHandCursor);
+    m_calendarImage->installEventFilter(this);
+    m_calendarImage->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_calendarBox->setWidget(m_calendarImage);
+    m_calendarBox->setWidgetResizable(false);
 
     auto *pins = new QWidget;
     pins->setObjectName(QStringLiteral("PanelPins"));
@@ -330,10 +346,51 @@ void TFormVekRech::ConnectCommands()
     on("mDatei_AccManager", [this] { mDatei_AccManagerClick(); });
     on("TB_AccManager", [this] { mDatei_AccManagerClick(); });
     on("mDatei_Close", [this] { close(); });
+    on("mRechnung_Add", [this] { mRechnung_AddClick(); });
+    on("TB_Rechnung_Add", [this] { mRechnung_AddClick(); });
+    on("mRechnung_Edit", [this] { mRechnung_EditClick(); });
+    on("TB_Rechnung_Edit", [this] { mRechnung_EditClick(); });
+    on("mRechnung_Delete", [this] { mRechnung_DeleteClick(); });
+    on("TB_Rechnung_Delete", [this] { mRechnung_DeleteClick(); });
+    on("mRechnung_Move_Up", [this] { mRechnung_MoveClick(-1); });
+    on("PM_Rechnung_Move_UP", [this] { mRechnung_MoveClick(-1); });
+    on("mRechnung_Move_Down", [this] { mRechnung_MoveClick(+1); });
+    on("PM_Rechnung_Move_Down", [this] { mRechnung_MoveClick(+1); });
+    on("mTermin_Add", [this] { mTermin_AddClick(); });
+    on("TB_Termin_Add", [this] { mTermin_AddClick(); });
+    on("mTermin_Edit", [this] { mTermin_EditClick(); });
+    on("TB_Termin_Edit", [this] { mTermin_EditClick(); });
+    on("mTermin_Delete", [this] { mTermin_DeleteClick(); });
+    on("TB_Termin_Delete", [this] { mTermin_DeleteClick(); });
+    on("mTermin_Move_Up", [this] { mTermin_MoveClick(-1); });
+    on("PM_Termine_Move_Up", [this] { mTermin_MoveClick(-1); });
+    on("mTermin_Move_Down", [this] { mTermin_MoveClick(+1); });
+    on("PM_Termine_Move_Down", [this] { mTermin_MoveClick(+1); });
     on("TB_Close", [this] { close(); });
     on("TB_WindowsRechner", [this] {
         if (!StartCalculator())
             MessageDlg(this, QStringLiteral("Das externe Programm konnte nicht gestartet werden!"), TMsgSymbol::Error);
+    });
+    on("mCalendar_Next", [this] { CalendarNext(); });
+    on("TB_Calendar_Next", [this] { CalendarNext(); });
+    on("PM_Calendar_Next", [this] { CalendarNext(); });
+    on("mCalendar_Back", [this] { CalendarBack(); });
+    on("TB_Calendar_Back", [this] { CalendarBack(); });
+    on("PM_Calendar_Back", [this] { CalendarBack(); });
+    on("mCalendar_Now", [this] { CalendarNow(); });
+    on("TB_Calendar_Now", [this] { CalendarNow(); });
+    on("PM_Calendar_Now", [this] { CalendarNow(); });
+    on("mCalendar_Holidays", [this] { CalendarRegion(); });
+    on("PM_Calendar_Holidays", [this] { CalendarRegion(); });
+    on("mCalendar_Print", [this] { CalendarPrint(); });
+    on("PM_Calendar_Print", [this] { CalendarPrint(); });
+    connect(m_calendarImage, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        // The context menu pages only within the shown year.
+        const int m = m_state.CalendarDate.month();
+        m_commands->Action(QStringLiteral("PM_Calendar_Next"))->setEnabled(m < 12);
+        m_commands->Action(QStringLiteral("PM_Calendar_Back"))->setEnabled(m > 1);
+        m_commands->Action(QStringLiteral("PM_Calendar_Now"))->setEnabled(m != m_state.Clock.Today().month());
+        m_menuCalendar->popup(m_calendarImage->mapToGlobal(at));
     });
     on("mHilfe_Themen", [this] { ShowHelp(this, m_state.Paths.HelpFile, HelpTopic::Contents); });
     on("TB_Hilfe_Themen", [this] { ShowHelp(this, m_state.Paths.HelpFile, HelpTopic::Contents); });
@@ -349,20 +406,12 @@ void TFormVekRech::DisableLaterCommands()
     // Commands whose dialogs and output come with later work: present with
     // their captions, keys and hints, but not yet usable.
     static constexpr const char *Later[] = {
-        "mDatei_DataPath",     "mDatei_Backup",        "mRechnung_Add",        "mRechnung_Edit",
-        "mRechnung_Move_Up",   "mRechnung_Move_Down",  "mRechnung_Delete",     "mTermin_Add",
-        "mTermin_Edit",        "mTermin_Move_Up",      "mTermin_Move_Down",    "mTermin_Delete",
-        "mImport_Bank",        "mImport_Kontakt",      "mAusgabe_Print",       "mAusgabe_Calculate",
-        "mAusgabe_Diagramm",   "mAusgabe_Transfer",    "mExport_Text",         "mExport_Excel",
-        "mExport_Clip_Bank",   "mExport_Clip_Kontakt", "mExport_Clip_Notiz",   "mExport_Clip_Termine",
-        "mVerwalten_OwnBank",  "mCalendar_Next",       "mCalendar_Back",       "mCalendar_Now",
-        "mCalendar_Holidays",  "mCalendar_Print",      "mHilfe_Info",          "PM_Rechnung_Move_UP",
-        "PM_Rechnung_Move_Down", "PM_Termine_Move_Up", "PM_Termine_Move_Down", "PM_Calendar_Next",
-        "PM_Calendar_Back",    "PM_Calendar_Now",      "PM_Calendar_Holidays", "PM_Calendar_Print",
-        "PM_Import_Data",      "TB_Rechnung_Add",      "TB_Rechnung_Edit",     "TB_Rechnung_Delete",
-        "TB_Termin_Add",       "TB_Termin_Edit",       "TB_Termin_Delete",     "TB_Ausgabe_Print",
-        "TB_Ausgabe_Calculate", "TB_Ausgabe_Diagramm", "TB_Ausgabe_Transfer",  "TB_Calendar_Back",
-        "TB_Calendar_Now",     "TB_Calendar_Next",     "TB_Hilfe_Info",
+        "mDatei_DataPath",      "mDatei_Backup",       "mImport_Bank",        "mImport_Kontakt",
+        "mAusgabe_Print",       "mAusgabe_Calculate",  "mAusgabe_Diagramm",   "mAusgabe_Transfer",
+        "mExport_Text",         "mExport_Excel",       "mExport_Clip_Bank",   "mExport_Clip_Kontakt",
+        "mExport_Clip_Notiz",   "mExport_Clip_Termine", "mVerwalten_OwnBank", "mHilfe_Info",
+        "PM_Import_Data",       "TB_Ausgabe_Print",    "TB_Ausgabe_Calculate", "TB_Ausgabe_Diagramm",
+        "TB_Ausgabe_Transfer",  "TB_Hilfe_Info",
     };
     for (const char *name : Later)
         m_commands->Action(QString::fromLatin1(name))->setEnabled(false);
@@ -389,6 +438,8 @@ bool TFormVekRech::FormCreate()
     m_state.PinsModified = false;
     m_dataPanels->Tabs()->SetTabIndex(0);
     m_tabsCalDocu->SetTabIndex(0);
+    m_state.CalendarDate = m_state.Clock.Today();
+    DrawMonthCalendar();
     ShowRegion();
     setWindowTitle(QStringLiteral("Zandivo"));
     m_firstActivation = true;
@@ -569,6 +620,9 @@ void TFormVekRech::Reload()
     ClearSelection();
     m_state.AccModified = false;
     ShowTitle();
+    FillNextTerms();
+    DrawMonthCalendar();
+    ShowInvoiceCount();
 }
 
 int TFormVekRech::SelectedInvoice() const
@@ -608,7 +662,7 @@ void TFormVekRech::FillTermList()
             if (!record.IsTermUsed(t))
                 continue;
             const auto i = static_cast<std::size_t>(t);
-            auto *item = new QTreeWidgetItem({record.TermPayable[i].Text(), record.TermAmount[i].Text().replace(u'.', u','),
+            auto *item = new QTreeWidgetItem({record.TermPayable[i].Text(), record.TermAmount[i].Text(),
                                               record.TermDescript[i].Text(), record.TermRemark[i].Text(), QString()});
             item->setTextAlignment(1, Qt::AlignRight);
             m_listTerms->addTopLevelItem(item);

@@ -2,11 +2,13 @@
 
 #include "shell/AppState.h"
 
+#include <QImage>
 #include <QMainWindow>
 
 #include <memory>
 
 class QAction;
+class QLabel;
 class QSplitter;
 class QStackedWidget;
 class QTextEdit;
@@ -18,6 +20,7 @@ class TTesselTabsControl;
 class TVekDsgListBox;
 class TVekMainMenu;
 class TVekMenuDesigner;
+class TVekPopupMenu;
 class TVekToolBar;
 class TVistaGradPanel;
 class TWheelScrollBox;
@@ -62,6 +65,35 @@ public:
     // The invoice-file manager and opening the chosen file.
     void mDatei_AccManagerClick();
 
+    // Invoice commands.
+    void mRechnung_AddClick();
+    void mRechnung_EditClick();
+    void mRechnung_DeleteClick();
+    void mRechnung_MoveClick(int step);
+
+    // Payment-term commands on the selected invoice.
+    void mTermin_AddClick();
+    void mTermin_EditClick();
+    void mTermin_DeleteClick();
+    void mTermin_MoveClick(int step);
+
+    // The next open term of every invoice, and the invoice count.
+    void FillNextTerms();
+    void ShowInvoiceCount();
+
+    // Enables every built command from the current selection; the state
+    // timer runs it three times a second.
+    void Timer1Timer();
+
+    // The month calendar: its picture and its commands.
+    void DrawMonthCalendar();
+    void CalendarNext();
+    void CalendarBack();
+    void CalendarNow();
+    void CalendarPrint();
+    void CalendarRegion();
+    QImage CalendarPicture() const;
+
     TMainCommands &Commands() const { return *m_commands; }
 
 signals:
@@ -72,6 +104,7 @@ signals:
     void Closed();
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -91,6 +124,10 @@ private:
     QWidget *BuildRightArea();
     QWidget *BuildStatusLine();
     void ConnectCommands();
+    void ConnectListKeys();
+    int SelectedTerm() const;
+    int TermRows() const;
+    void FillTermRow(int row);
     void DisableLaterCommands();
 
     void FormActivate();
@@ -129,4 +166,12 @@ private:
     TVistaGradPanel *m_statusInfo = nullptr;
     TVistaGradPanel *m_statusRegion = nullptr;
     TVistaGradPanel *m_statusDatum = nullptr;
+    TVekPopupMenu *m_menuListAcc = nullptr;
+    TVekPopupMenu *m_menuListTerms = nullptr;
+    TVekPopupMenu *m_menuCalendar = nullptr;
+    QLabel *m_calendarImage = nullptr;
+    // Where the drag of the calendar picture last was; x < 0 when not dragging.
+    QPoint m_lastDown{-1, -1};
+    // The day the calendar and the next terms were drawn for.
+    QDate m_drawnToday;
 };

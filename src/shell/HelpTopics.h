@@ -11,5 +11,6 @@ inline constexpr int PinNote = 1006;
 inline constexpr int Documents = 1007;
 inline constexpr int OwnAccounts = 1011;
 inline constexpr int Backup = 1012;
+inline constexpr int Region = 1013;
 inline constexpr int DataPath = 1016;
 } // namespace HelpTopic

@@ -165,7 +165,7 @@ TEST_F(MainWindow, TermRowsShowTheirState)
     Find<TVekDsgListBox>("ListBoxAcc")->setCurrentRow(0);
     auto *terms = Find<TTesselListView>("ListViewTerms");
     ASSERT_EQ(terms->topLevelItemCount(), 4);
-    EXPECT_EQ(terms->topLevelItem(0)->text(1), QStringLiteral("12,50 €"));
+    EXPECT_EQ(terms->topLevelItem(0)->text(1), QStringLiteral("12.50 €"));
     terms->clearSelection();
 
     const QImage picture = terms->viewport()->grab().toImage();
@@ -267,11 +267,12 @@ TEST_F(MainWindow, EveryCommandCarriesItsTexts)
     const Case cases[] = {
         {"mDatei_AccManager", u"&Rechnungsverwaltung", "Ctrl+R", u"Rechnungsdateien verwalten", true},
         {"mDatei_Close", u"&Beenden", "Ctrl+B", u"Programm beenden", true},
-        {"mRechnung_Add", u"&Hinzufügen", "Ctrl+H", u"Neue Rechnung aufnehmen", false},
+        {"mRechnung_Add", u"&Hinzufügen", "Ctrl+H", u"Neue Rechnung aufnehmen", true},
         {"mTermin_Delete", u"&Löschen", "Ctrl+Alt+L", u"Gewählten Zahlungstermin entfernen", false},
         {"mAusgabe_Transfer", u"Über&weisung", "F7", u"SEPA-Überweisungsschein als Vordruck", false},
-        {"mCalendar_Back", u"Einen Monat &zurück", "Ctrl+Alt+Z", u"", false},
-        {"TB_Calendar_Back", u"Kalender - einen Monat Zurück", "", u"Kalender - einen Monat Zurück", false},
+        {"mCalendar_Back", u"Einen Monat &zurück", "Ctrl+Alt+Z", u"", true},
+        {"TB_Calendar_Back", u"Kalender - einen Monat Zurück", "", u"Kalender - einen Monat Zurück", true},
+        {"mAusgabe_Print", u"&Drucken", "F4", u"Übersicht aller Rechnungen", false},
         {"TB_AccManager", u"Rechnungsdateien verwalten", "", u"Rechnungsdateien verwalten", true},
     };
     for (const Case &c : cases) {

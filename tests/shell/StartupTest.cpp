@@ -315,7 +315,7 @@ TEST(Help, EveryTopicHasItsAnchor)
     const QString html = QString::fromUtf8(help.readAll());
     for (const int topic : {HelpTopic::Contents, HelpTopic::AccManagerEmpty, HelpTopic::AccManager,
                             HelpTopic::AccDialog, HelpTopic::TermDialog, HelpTopic::PinNote, HelpTopic::Documents,
-                            HelpTopic::OwnAccounts, HelpTopic::Backup, HelpTopic::DataPath})
+                            HelpTopic::OwnAccounts, HelpTopic::Backup, HelpTopic::Region, HelpTopic::DataPath})
         EXPECT_TRUE(html.contains(QStringLiteral("name=\"%1\"").arg(topic))) << topic;
 }
 

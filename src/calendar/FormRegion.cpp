@@ -1,0 +1,80 @@
+#include "calendar/FormRegion.h"
+
+#include "calendar/Holidays.h"
+#include "controls/DialogParts.h"
+#include "controls/TesselButton.h"
+#include "controls/VistaGradPanel.h"
+#include "shell/HelpTopics.h"
+#include "shell/HelpWindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+TFormRegion::TFormRegion(int region, bool showHolidays, const QString &helpFile, QWidget *parent)
+    : QDialog(parent),
+      m_comboRegion(new QComboBox(this)),
+      m_checkBoxShow(new QCheckBox(QStringLiteral("Feiertagsnamen im Kalender"), this)),
+      m_helpFile(helpFile),
+      m_region(region),
+      m_showHolidays(showHolidays)
+{
+    PrepareDialog(*this, QStringLiteral("FormRegion"), QStringLiteral("Feiertage (Region)"), QSize(273, 174));
+    auto *header = MakeDialogHeader(this,
+                                    QStringLiteral("Bitte wählen Sie ein Bundesland, um länder- abhängige "
+                                                   "Feiertage im Kalender anzuzeigen."),
+                                    QStringLiteral(":/icons/headers/region.svg"));
+
+    m_comboRegion->setObjectName(QStringLiteral("ComboRegion"));
+    for (const QStringView name : RegionNames)
+        m_comboRegion->addItem(name.toString());
+    m_comboRegion->setCurrentIndex(region >= 0 && region < RegionCount ? region : 0);
+    auto *label = new QLabel(QStringLiteral("Bundesland:"), this);
+    label->setBuddy(m_comboRegion);
+    m_checkBoxShow->setObjectName(QStringLiteral("CheckBoxShow"));
+    m_checkBoxShow->setChecked(showHolidays);
+
+    auto *btnHelp = MakeImageButton(this, QStringLiteral("btnHelp"), QStringLiteral(":/icons/buttons/help.svg"),
+                                    QStringLiteral("Hilfe"));
+    auto *btnOK = MakeTextButton(this, QStringLiteral("btnOK"), QStringLiteral("OK"));
+    btnOK->SetDefault(true);
+    auto *btnCancel = MakeTextButton(this, QStringLiteral("btnCancel"), QStringLiteral("Abbrechen"));
+    btnCancel->SetCancel(true);
+    btnOK->setFixedWidth(80);
+    btnCancel->setFixedWidth(80);
+    connect(btnHelp, &QPushButton::clicked, this, [this] { ShowHelp(this, m_helpFile, HelpTopic::Region); });
+    connect(btnOK, &QPushButton::clicked, this, &TFormRegion::accept);
+    connect(btnCancel, &QPushButton::clicked, this, &TFormRegion::reject);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(6);
+    buttons->addWidget(btnHelp);
+    buttons->addStretch();
+    buttons->addWidget(btnOK);
+    buttons->addWidget(btnCancel);
+
+    auto *body = new QVBoxLayout;
+    body->setContentsMargins(12, 8, 12, 10);
+    body->setSpacing(4);
+    body->addWidget(label);
+    body->addWidget(m_comboRegion);
+    body->addWidget(m_checkBoxShow);
+    body->addStretch();
+    body->addLayout(buttons);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(header);
+    layout->addLayout(body);
+    m_comboRegion->setFocus();
+}
+
+void TFormRegion::accept()
+{
+    m_region = m_comboRegion->currentIndex();
+    m_showHolidays = m_checkBoxShow->isChecked();
+    QDialog::accept();
+}
