@@ -250,6 +250,7 @@ QWidget *TFormVekRech::BuildLowerArea()
     QPalette nextPalette = m_nextTerms->palette();
     nextPalette.setColor(QPalette::Base, QColor(0xF1, 0xEF, 0xE7));
     m_nextTerms->setPalette(nextPalette);
+    m_nextTerms->viewport()->setPalette(nextPalette);
     auto *nextPane = Pane(SectionLabel(this, QStringLiteral("Nächste Termine"), m_nextTerms), m_nextTerms);
 
     auto *layout = new QHBoxLayout(lower);

@@ -2,6 +2,8 @@
 // folder and saves pictures of it and of its dialogs.
 #include "files/FormAccEdit.h"
 #include "files/FormAccManager.h"
+#include "terms/AccDialog.h"
+#include "terms/TermDialog.h"
 #include "shell/FormVekRech.h"
 #include "shell/Startup.h"
 #include "storage/AccFile.h"
@@ -10,6 +12,7 @@
 #include <QDir>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -137,6 +140,31 @@ int main(int argc, char *argv[])
     window.findChild<QListWidget *>(QStringLiteral("ListBoxAcc"))->setCurrentRow(0);
     QCoreApplication::processEvents();
     Save(window, out, QStringLiteral("main-window"));
+
+    // The main window with the invoice and the term dialog over it.
+    {
+        TAccDialog accDialog(QStringLiteral("Rechnung bearbeiten..."), QStringLiteral("Miete"),
+                             QStringLiteral("Wohnung Gärtnerstraße 12"), state.Paths.HelpFile, &window);
+        TTermDialog termDialog(QStringLiteral("Zahlungstermin bearbeiten..."),
+                               {QStringLiteral("01.12.2026"), QStringLiteral("750.00"), QStringLiteral("Dezember"),
+                                QStringLiteral("Überwiesen am 30.11.2026"), true},
+                               state.Clock.Today(), state.Paths.HelpFile, &window);
+        accDialog.show();
+        termDialog.show();
+        QCoreApplication::processEvents();
+        Save(accDialog, out, QStringLiteral("acc-dialog"));
+        Save(termDialog, out, QStringLiteral("term-dialog"));
+        QImage composite = window.grab().toImage();
+        QPainter painter(&composite);
+        const auto framed = [&](QWidget &dialog, QPoint at) {
+            painter.fillRect(QRect(at - QPoint(1, 1), dialog.size() + QSize(2, 2)), QColor(0x3E, 0x57, 0x46));
+            painter.drawImage(at, dialog.grab().toImage());
+        };
+        framed(accDialog, QPoint(120, 160));
+        framed(termDialog, QPoint(470, 300));
+        painter.end();
+        composite.save(out.filePath(QStringLiteral("main-window-dialogs.png")));
+    }
 
     TFormAccManager manager({state.Paths.DataDirectory, file, state.Paths.HelpFile, state.Clock.Today()}, &window);
     manager.show();
