@@ -136,6 +136,7 @@ void TFormVekRech::BuildLayout()
     m_menuListAcc = m_commands->BuildContextMenu(QStringLiteral("PM_ListBoxAcc"), m_designer);
     m_menuListTerms = m_commands->BuildContextMenu(QStringLiteral("PM_ListView_Termine"), m_designer);
     m_menuCalendar = m_commands->BuildContextMenu(QStringLiteral("PM_Calendar"), m_designer);
+    m_menuImport = m_commands->BuildContextMenu(QStringLiteral("PM_Import"), m_designer);
 
     auto *central = new QWidget(this);
     central->setObjectName(QStringLiteral("Central"));
@@ -239,6 +240,17 @@ QWidget *TFormVekRech::BuildLowerArea()
     lower->setFixedHeight(240);
     m_dataPanels = new TAccDataPanels;
     m_dataPanels->setFixedWidth(350);
+    m_dataPanels->Tabs()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_dataPanels->Tabs(), &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        // The entry names what the shown tab would take over; the note tab has none.
+        QAction *take = m_commands->Action(QStringLiteral("PM_Import_Data"));
+        const int tab = m_dataPanels->Tabs()->TabIndex();
+        take->setText(tab == 1 ? QStringLiteral("&Kontakt übernehmen aus...")
+                               : QStringLiteral("&Bankverbindung übernehmen aus..."));
+        take->setVisible(tab != 2);
+        if (tab != 2)
+            m_menuImport->popup(m_dataPanels->Tabs()->mapToGlobal(at));
+    });
     m_dataPanels->SetOnModified([this] { m_state.AccModified = true; });
 
     m_nextTerms = new QTextEdit;

@@ -169,6 +169,7 @@ private:
     TVekPopupMenu *m_menuListAcc = nullptr;
     TVekPopupMenu *m_menuListTerms = nullptr;
     TVekPopupMenu *m_menuCalendar = nullptr;
+    TVekPopupMenu *m_menuImport = nullptr;
     QLabel *m_calendarImage = nullptr;
     // Where the drag of the calendar picture last was; x < 0 when not dragging.
     QPoint m_lastDown{-1, -1};

@@ -18,6 +18,9 @@
 #include <QScrollBar>
 #include <QPrinterInfo>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
 
 #include <gtest/gtest.h>
 
@@ -155,6 +158,31 @@ TEST_F(CalendarCommands, RegionDialogChangesCalendarAndStatusOnlyOnOk)
     EXPECT_EQ(Window.State().Settings.Region, 2);
     EXPECT_FALSE(Window.State().Settings.HolidaysShow);
     EXPECT_EQ(region->Caption(), QStringLiteral("Region: Bayern"));
+}
+
+TEST_F(CalendarCommands, ANewDayRedrawsCalendarAndNextTerms)
+{
+    TAccTable &table = Window.State().AccTable;
+    const int slot = AddAccRecord(table, QStringLiteral("Strom"), QString());
+    SetTerm(table[static_cast<std::size_t>(slot)], 0,
+            {QStringLiteral("15.03.2017"), QStringLiteral("1"), QString(), QString(), false});
+    Window.FillNextTerms();
+    Window.DrawMonthCalendar();
+    auto *image = Window.findChild<QLabel *>(QStringLiteral("ImageCalender"));
+    auto *next = Window.findChild<QTextEdit *>(QStringLiteral("RichEditNextTerms"));
+    const qint64 before = image->pixmap().cacheKey();
+    const auto dueColour = [&] {
+        QTextCursor cursor(next->document()->findBlockByNumber(1));
+        cursor.movePosition(QTextCursor::NextCharacter);
+        return cursor.charFormat().foreground().color();
+    };
+    EXPECT_EQ(dueColour(), QColor(Qt::black));
+
+    // Left open over midnight: the term of the 15th is due now.
+    Window.State().Clock.Pin(QDateTime(QDate(2017, 3, 15), QTime(0, 1)));
+    Window.Timer1Timer();
+    EXPECT_NE(image->pixmap().cacheKey(), before);
+    EXPECT_EQ(dueColour(), QColor(0x99, 0x22, 0x25));
 }
 
 TEST_F(CalendarCommands, PrintingWithoutAPrinterSaysSo)

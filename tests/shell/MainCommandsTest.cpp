@@ -294,6 +294,39 @@ TEST_F(MainCommands, MovingATermKeepsItSelectedAndLeavesTheNextTerms)
     EXPECT_EQ(next->toPlainText(), before);
 }
 
+TEST_F(MainCommands, StateTimerFollowsTheSelection)
+{
+    TAccTable table = Invoices(31);
+    for (int t = 0; t < 3; ++t)
+        SetTerm(table[1], t, {QStringLiteral("01.01.2027"), QStringLiteral("1"), QString(), QString(), false});
+    Open(table);
+    struct Row
+    {
+        int Invoice;
+        int Term;
+        std::vector<std::pair<const char *, bool>> Expected;
+    };
+    const Row rows[] = {
+        {-1, -1, {{"mRechnung_Add", false}, {"TB_Rechnung_Add", false}, {"mRechnung_Edit", false},
+                  {"mRechnung_Delete", false}, {"mRechnung_Move_Up", false}, {"mRechnung_Move_Down", false},
+                  {"mTermin_Add", false}, {"mTermin_Edit", false}}},
+        {0, -1, {{"mRechnung_Edit", true}, {"TB_Rechnung_Delete", true}, {"mRechnung_Move_Up", false},
+                 {"mRechnung_Move_Down", true}, {"mTermin_Add", true}, {"mTermin_Delete", false}}},
+        {30, -1, {{"mRechnung_Move_Up", true}, {"mRechnung_Move_Down", false}}},
+        {1, 0, {{"mTermin_Edit", true}, {"TB_Termin_Delete", true}, {"mTermin_Move_Up", false},
+                {"mTermin_Move_Down", true}}},
+        {1, 2, {{"mTermin_Move_Up", true}, {"mTermin_Move_Down", false}}},
+    };
+    for (const Row &row : rows) {
+        if (row.Invoice >= 0)
+            AccList()->setCurrentRow(row.Invoice);
+        if (row.Term >= 0)
+            TermList()->setCurrentItem(TermList()->topLevelItem(row.Term));
+        for (const auto &[name, enabled] : row.Expected)
+            EXPECT_EQ(Enabled(name), enabled) << name << " with invoice " << row.Invoice << ", term " << row.Term;
+    }
+}
+
 TEST_F(MainCommands, EditingATermWithADamagedDateIsReported)
 {
     TAccTable table = Invoices(1);
