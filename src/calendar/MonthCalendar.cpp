@@ -6,6 +6,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QStaticText>
 
 namespace {
 
@@ -19,9 +20,34 @@ const QColor HolidayText(0x6C, 0x68, 0x4A);
 const QColor DoneGreen(0x1B, 0x72, 0x4D);
 
 // Writes text with its top-left corner at (x, y), as the lines are laid out.
+// Placing it by its baseline spares the text layout of a rectangle.
 void TextAt(QPainter &painter, int x, int y, const QString &text)
 {
-    painter.drawText(QRect(x, y, 10000, LineHeight + 6), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    painter.drawText(QPoint(x, y + painter.fontMetrics().ascent()), text);
+}
+
+using TMonthDue = std::array<TDueTerms, 31>;
+
+// The due terms of every day of the month, looked up once per drawing.
+TMonthDue MonthDueTerms(const TAccTable &table, QDate month)
+{
+    TMonthDue due{};
+    const int days = DaysInMonth(month.year(), month.month());
+    for (int d = 1; d <= days; ++d)
+        due[static_cast<std::size_t>(d - 1)] = DueTermsOfDay(table, DateText(QDate(month.year(), month.month(), d)));
+    return due;
+}
+
+int HeightOf(const TMonthDue &due, QDate month)
+{
+    int height = 24;
+    const int days = DaysInMonth(month.year(), month.month());
+    for (int d = 1; d <= days; ++d) {
+        height += LineHeight * std::max(due[static_cast<std::size_t>(d - 1)].Count, 1);
+        if (QDate(month.year(), month.month(), d).dayOfWeek() == Qt::Sunday)
+            height += 6;
+    }
+    return height + 4;
 }
 
 } // namespace
@@ -47,16 +73,7 @@ TDueTerms DueTermsOfDay(const TAccTable &table, const QString &dateText)
 
 int MonthCalendarHeight(const TAccTable &table, QDate month)
 {
-    int height = 24;
-    const int days = DaysInMonth(month.year(), month.month());
-    for (int d = 1; d <= days; ++d) {
-        const QDate date(month.year(), month.month(), d);
-        const int count = DueTermsOfDay(table, DateText(date)).Count;
-        height += LineHeight * std::max(count, 1);
-        if (date.dayOfWeek() == Qt::Sunday)
-            height += 6;
-    }
-    return height + 4;
+    return HeightOf(MonthDueTerms(table, month), month);
 }
 
 void DrawMonthCalendar(QPainter &painter, int width, const TAccTable &table, const TCalendarView &view,
@@ -65,7 +82,8 @@ void DrawMonthCalendar(QPainter &painter, int width, const TAccTable &table, con
     const int year = view.Month.year();
     const int month = view.Month.month();
     const int days = DaysInMonth(year, month);
-    const int height = MonthCalendarHeight(table, view.Month);
+    const TMonthDue monthDue = MonthDueTerms(table, view.Month);
+    const int height = HeightOf(monthDue, view.Month);
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -87,6 +105,8 @@ void DrawMonthCalendar(QPainter &painter, int width, const TAccTable &table, con
     painter.setFont(font);
     const QFontMetrics metrics(font);
 
+    // An invoice is named on every day it has a term: lay its name out once.
+    std::array<QStaticText, MaxAccSlots> names;
     const QString today = DateText(view.Today);
     for (int d = 1; d <= days; ++d) {
         const QDate date(year, month, d);
@@ -104,7 +124,7 @@ void DrawMonthCalendar(QPainter &painter, int width, const TAccTable &table, con
         TextAt(painter, 4, y, QString::number(d).rightJustified(2, u'0'));
         TextAt(painter, 24, y, weekday);
 
-        const TDueTerms due = DueTermsOfDay(table, dateText);
+        const TDueTerms &due = monthDue[static_cast<std::size_t>(d - 1)];
         if (view.ShowHolidays && !holiday.isEmpty() && due.Count == 0) {
             painter.setPen(HolidayText);
             TextAt(painter, width - 4 - metrics.horizontalAdvance(holiday), y, holiday);
@@ -115,7 +135,13 @@ void DrawMonthCalendar(QPainter &painter, int width, const TAccTable &table, con
             for (int i = 0; i < due.Count; ++i) {
                 const auto e = static_cast<std::size_t>(i);
                 painter.setPen(due.Done[e] != 0 ? DoneGreen : Red);
-                TextAt(painter, 44, y, table[static_cast<std::size_t>(due.Invoice[e])].AccName.Text());
+                QStaticText &name = names[static_cast<std::size_t>(due.Invoice[e])];
+                if (name.text().isEmpty()) {
+                    name.setText(table[static_cast<std::size_t>(due.Invoice[e])].AccName.Text());
+                    name.setTextFormat(Qt::PlainText);
+                    name.prepare(QTransform(), font);
+                }
+                painter.drawStaticText(QPoint(44, y), name);
                 y += LineHeight;
             }
         }
