@@ -36,24 +36,10 @@ TFormRegion::TFormRegion(int region, bool showHolidays, const QString &helpFile,
     m_checkBoxShow->setObjectName(QStringLiteral("CheckBoxShow"));
     m_checkBoxShow->setChecked(showHolidays);
 
-    auto *btnHelp = MakeImageButton(this, QStringLiteral("btnHelp"), QStringLiteral(":/icons/buttons/help.svg"),
-                                    QStringLiteral("Hilfe"));
-    auto *btnOK = MakeTextButton(this, QStringLiteral("btnOK"), QStringLiteral("OK"));
-    btnOK->SetDefault(true);
-    auto *btnCancel = MakeTextButton(this, QStringLiteral("btnCancel"), QStringLiteral("Abbrechen"));
-    btnCancel->SetCancel(true);
-    btnOK->setFixedWidth(80);
-    btnCancel->setFixedWidth(80);
-    connect(btnHelp, &QPushButton::clicked, this, [this] { ShowHelp(this, m_helpFile, HelpTopic::Region); });
-    connect(btnOK, &QPushButton::clicked, this, &TFormRegion::accept);
-    connect(btnCancel, &QPushButton::clicked, this, &TFormRegion::reject);
+    const TDialogButtons dialogButtons = MakeDialogButtons(
+        *this, QStringLiteral("OK"), [this] { ShowHelp(this, m_helpFile, HelpTopic::Region); });
 
-    auto *buttons = new QHBoxLayout;
-    buttons->setSpacing(6);
-    buttons->addWidget(btnHelp);
-    buttons->addStretch();
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
+    QHBoxLayout *buttons = dialogButtons.Row;
 
     auto *body = new QVBoxLayout;
     body->setContentsMargins(12, 8, 12, 10);

@@ -5,6 +5,7 @@
 #include "controls/VistaGradPanel.h"
 
 #include <QDialog>
+#include <QHBoxLayout>
 #include <QIcon>
 #include <QImage>
 
@@ -83,4 +84,33 @@ TTesselButton *MakeTextButton(QWidget *parent, const QString &objectName, const 
     button->setObjectName(objectName);
     button->setFixedHeight(22);
     return button;
+}
+
+TDialogButtons MakeDialogButtons(QDialog &dialog, const QString &okCaption, std::function<void()> showHelp,
+                                 const QString &helpCaption)
+{
+    TTesselButton *help = helpCaption.isEmpty()
+                              ? MakeImageButton(&dialog, QStringLiteral("btnHelp"),
+                                                QStringLiteral(":/icons/buttons/help.svg"), QStringLiteral("Hilfe"))
+                              : MakeTextButton(&dialog, QStringLiteral("btnHelp"), helpCaption);
+    TTesselButton *ok = MakeTextButton(&dialog, QStringLiteral("btnOK"), okCaption);
+    ok->SetDefault(true);
+    TTesselButton *cancel = MakeTextButton(&dialog, QStringLiteral("btnCancel"), QStringLiteral("Abbrechen"));
+    cancel->SetCancel(true);
+    for (TTesselButton *b : {ok, cancel})
+        b->setFixedWidth(80);
+    if (!helpCaption.isEmpty())
+        help->setFixedWidth(80);
+
+    QObject::connect(help, &QPushButton::clicked, &dialog, std::move(showHelp));
+    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+
+    auto *row = new QHBoxLayout;
+    row->setSpacing(6);
+    row->addWidget(help);
+    row->addStretch();
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    return {help, ok, cancel, row};
 }

@@ -3,7 +3,10 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
+
 class QDialog;
+class QHBoxLayout;
 class QWidget;
 class TTesselButton;
 class TVistaGradLabel;
@@ -29,6 +32,19 @@ TTesselButton *MakeImageButton(QWidget *parent, const QString &objectName, const
 
 // A text button of the dialogs.
 TTesselButton *MakeTextButton(QWidget *parent, const QString &objectName, const QString &caption);
+
+// The bottom row of a dialog: help at the left, OK (default, accepts) and
+// Abbrechen (cancel, rejects) at the right. The help button shows a picture,
+// or the given caption.
+struct TDialogButtons
+{
+    TTesselButton *Help;
+    TTesselButton *OK;
+    TTesselButton *Cancel;
+    QHBoxLayout *Row;
+};
+TDialogButtons MakeDialogButtons(QDialog &dialog, const QString &okCaption, std::function<void()> showHelp,
+                                 const QString &helpCaption = QString());
 
 // Loads a picture of the resources at the given size.
 class QImage;

@@ -37,24 +37,11 @@ TFormAccEdit::TFormAccEdit(const QString &caption, const QString &proposal, QDat
     m_comboAccName->setEditText(proposal);
     label->setBuddy(m_comboAccName);
 
-    auto *btnHelp = MakeImageButton(this, QStringLiteral("btnHelp"), QStringLiteral(":/icons/buttons/help.svg"),
-                                    QStringLiteral("Hilfe"));
-    m_btnOK = MakeTextButton(this, QStringLiteral("btnOK"), QStringLiteral("OK"));
-    m_btnOK->SetDefault(true);
-    auto *btnCancel = MakeTextButton(this, QStringLiteral("btnCancel"), QStringLiteral("Abbrechen"));
-    btnCancel->SetCancel(true);
-    for (TTesselButton *b : {m_btnOK, btnCancel})
-        b->setFixedWidth(80);
+    const TDialogButtons dialogButtons = MakeDialogButtons(
+        *this, QStringLiteral("OK"), [this] { ShowHelp(this, m_helpFile, HelpTopic::AccManager); });
+    m_btnOK = dialogButtons.OK;
 
-    connect(btnHelp, &QPushButton::clicked, this, [this] { ShowHelp(this, m_helpFile, HelpTopic::AccManager); });
-    connect(m_btnOK, &QPushButton::clicked, this, &TFormAccEdit::accept);
-    connect(btnCancel, &QPushButton::clicked, this, &TFormAccEdit::reject);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(btnHelp);
-    buttons->addStretch();
-    buttons->addWidget(m_btnOK);
-    buttons->addWidget(btnCancel);
+    QHBoxLayout *buttons = dialogButtons.Row;
 
     auto *body = new QVBoxLayout;
     body->setContentsMargins(12, 10, 12, 10);

@@ -59,25 +59,11 @@ TAccDialog::TAccDialog(const QString &caption, const QString &name, const QStrin
     m_editLegende->setText(legend);
     labelLegend->setBuddy(m_editLegende);
 
-    auto *btnHelp = MakeImageButton(this, QStringLiteral("btnHelp"), QStringLiteral(":/icons/buttons/help.svg"),
-                                    QStringLiteral("Hilfe"));
-    m_btnOK = MakeTextButton(this, QStringLiteral("btnOK"), QStringLiteral("OK"));
-    m_btnOK->SetDefault(true);
-    auto *btnCancel = MakeTextButton(this, QStringLiteral("btnCancel"), QStringLiteral("Abbrechen"));
-    btnCancel->SetCancel(true);
-    for (TTesselButton *b : {m_btnOK, btnCancel})
-        b->setFixedWidth(80);
+    const TDialogButtons dialogButtons = MakeDialogButtons(
+        *this, QStringLiteral("OK"), [this] { ShowHelp(this, m_helpFile, HelpTopic::AccDialog); });
+    m_btnOK = dialogButtons.OK;
 
-    connect(btnHelp, &QPushButton::clicked, this, [this] { ShowHelp(this, m_helpFile, HelpTopic::AccDialog); });
-    connect(m_btnOK, &QPushButton::clicked, this, &TAccDialog::accept);
-    connect(btnCancel, &QPushButton::clicked, this, &TAccDialog::reject);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->setSpacing(6);
-    buttons->addWidget(btnHelp);
-    buttons->addStretch();
-    buttons->addWidget(m_btnOK);
-    buttons->addWidget(btnCancel);
+    QHBoxLayout *buttons = dialogButtons.Row;
 
     auto *body = new QVBoxLayout;
     body->setContentsMargins(12, 10, 12, 10);

@@ -178,17 +178,10 @@ TTermDialog::TTermDialog(const QString &caption, const TTermValues &values, QDat
     picture->setPixmap(TermPicture(devicePixelRatioF()));
     picture->setFixedSize(140, 80);
 
-    m_btnOK = MakeTextButton(this, QStringLiteral("btnOK"), QStringLiteral("Speichern"));
-    m_btnOK->SetDefault(true);
-    auto *btnCancel = MakeTextButton(this, QStringLiteral("btnCancel"), QStringLiteral("Abbrechen"));
-    btnCancel->SetCancel(true);
-    auto *btnHelp = MakeTextButton(this, QStringLiteral("btnHelp"), QStringLiteral("Hilfe"));
-    for (TTesselButton *b : {m_btnOK, btnCancel, btnHelp})
-        b->setFixedWidth(80);
-
-    connect(btnHelp, &QPushButton::clicked, this, [this] { ShowHelp(this, m_helpFile, HelpTopic::TermDialog); });
-    connect(m_btnOK, &QPushButton::clicked, this, &TTermDialog::accept);
-    connect(btnCancel, &QPushButton::clicked, this, &TTermDialog::reject);
+    const TDialogButtons dialogButtons =
+        MakeDialogButtons(*this, QStringLiteral("Speichern"),
+                          [this] { ShowHelp(this, m_helpFile, HelpTopic::TermDialog); }, QStringLiteral("Hilfe"));
+    m_btnOK = dialogButtons.OK;
 
     auto *amountRow = new QHBoxLayout;
     amountRow->setSpacing(4);
@@ -219,12 +212,7 @@ TTermDialog::TTermDialog(const QString &caption, const TTermValues &values, QDat
     grid->addLayout(doneRow, 3, 0, 1, 3);
     grid->setColumnStretch(1, 1);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->setSpacing(6);
-    buttons->addWidget(btnHelp);
-    buttons->addStretch();
-    buttons->addWidget(m_btnOK);
-    buttons->addWidget(btnCancel);
+    QHBoxLayout *buttons = dialogButtons.Row;
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 8, 10, 10);
