@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "support/PixelAssertions.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -26,28 +27,6 @@ constexpr QRgb StripLine = 0x8C8560;
 constexpr QRgb ActiveOutline = 0x8C8560;
 constexpr QRgb InactiveOutline = 0x668E74;
 
-QImage Grab(QWidget &widget)
-{
-    return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-QString Hex(QRgb rgb)
-{
-    return QStringLiteral("#%1").arg(rgb & 0xFFFFFF, 6, 16, QLatin1Char('0')).toUpper();
-}
-
-::testing::AssertionResult HasColour(const QImage &image, QPoint at, QRgb expected)
-{
-    if (!image.rect().contains(at))
-        return ::testing::AssertionFailure() << "(" << at.x() << "," << at.y() << ") outside the picture";
-    const QRgb actual = image.pixel(at);
-    const bool near = std::abs(qRed(actual) - qRed(expected)) <= 1 && std::abs(qGreen(actual) - qGreen(expected)) <= 1
-        && std::abs(qBlue(actual) - qBlue(expected)) <= 1;
-    if (near)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "(" << at.x() << "," << at.y() << ") is " << Hex(actual).toStdString()
-                                         << ", expected " << Hex(expected).toStdString();
-}
 
 QStringList Captions(int count)
 {
