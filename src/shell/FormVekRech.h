@@ -125,6 +125,8 @@ private:
     QWidget *BuildStatusLine();
     void ConnectCommands();
     void ConnectListKeys();
+    // Enter edits and Delete deletes in the invoice and term lists.
+    bool ListKey(QObject *list, QEvent *event);
     int SelectedTerm() const;
     int TermRows() const;
     void FillTermRow(int row);

@@ -90,6 +90,8 @@ void TFormVekRech::CalendarRegion()
 
 bool TFormVekRech::eventFilter(QObject *watched, QEvent *event)
 {
+    if (ListKey(watched, event))
+        return true;
     if (watched != m_calendarImage)
         return QMainWindow::eventFilter(watched, event);
     // The picture follows the mouse while the left button holds it.

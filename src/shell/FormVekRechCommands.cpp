@@ -17,7 +17,7 @@
 #include "terms/TermDialog.h"
 
 #include <QAction>
-#include <QShortcut>
+#include <QKeyEvent>
 #include <QTextEdit>
 #include <QTreeWidgetItem>
 
@@ -286,16 +286,9 @@ void TFormVekRech::ConnectListKeys()
     connect(m_listAcc, &TVekDsgListBox::DblClick, this, [this] { RunCommand(this, [this] { mRechnung_EditClick(); }); });
     connect(m_listTerms, &QTreeWidget::itemDoubleClicked, this,
             [this] { RunCommand(this, [this] { mTermin_EditClick(); }); });
-    const auto key = [this](QWidget *list, QKeySequence sequence, auto command) {
-        auto *shortcut = new QShortcut(sequence, list, nullptr, nullptr, Qt::WidgetShortcut);
-        connect(shortcut, &QShortcut::activated, this, [this, command] { RunCommand(this, command); });
-    };
-    key(m_listAcc, QKeySequence(Qt::Key_Return), [this] { mRechnung_EditClick(); });
-    key(m_listAcc, QKeySequence(Qt::Key_Enter), [this] { mRechnung_EditClick(); });
-    key(m_listAcc, QKeySequence(Qt::Key_Delete), [this] { mRechnung_DeleteClick(); });
-    key(m_listTerms, QKeySequence(Qt::Key_Return), [this] { mTermin_EditClick(); });
-    key(m_listTerms, QKeySequence(Qt::Key_Enter), [this] { mTermin_EditClick(); });
-    key(m_listTerms, QKeySequence(Qt::Key_Delete), [this] { mTermin_DeleteClick(); });
+    // Enter and Delete reach the lists' commands through eventFilter.
+    m_listAcc->installEventFilter(this);
+    m_listTerms->installEventFilter(this);
 
     // The context menus decide their move entries each time they open.
     m_listAcc->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -312,4 +305,25 @@ void TFormVekRech::ConnectListKeys()
         m_commands->Action(QStringLiteral("PM_Termine_Move_Down"))->setEnabled(row >= 0 && row < TermRows() - 1);
         m_menuListTerms->popup(m_listTerms->viewport()->mapToGlobal(at));
     });
+}
+
+bool TFormVekRech::ListKey(QObject *list, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress || (list != m_listAcc && list != m_listTerms))
+        return false;
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (key->modifiers() & ~Qt::KeypadModifier)
+        return false;
+    const bool invoices = list == m_listAcc;
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        RunCommand(this, [this, invoices] { invoices ? mRechnung_EditClick() : mTermin_EditClick(); });
+        return true;
+    case Qt::Key_Delete:
+        RunCommand(this, [this, invoices] { invoices ? mRechnung_DeleteClick() : mTermin_DeleteClick(); });
+        return true;
+    default:
+        return false;
+    }
 }

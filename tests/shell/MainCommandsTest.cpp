@@ -51,6 +51,13 @@ protected:
 
     void Answer(QDialog *dialog)
     {
+        // The manager opens when the shown window is first activated; the
+        // file of the test is already open.
+        auto *ok = dialog->findChild<QPushButton *>(QStringLiteral("btnOK"));
+        if (ok == nullptr) {
+            dialog->reject();
+            return;
+        }
         Dialogs << dialog->windowTitle();
         const TDialogInput input = Inputs.isEmpty() ? TDialogInput{} : Inputs.takeFirst();
         if (input.Cancel) {
@@ -67,7 +74,7 @@ protected:
             amount->clear();
             QTest::keyClicks(amount, input.Amount);
         }
-        dialog->findChild<QPushButton *>(QStringLiteral("btnOK"))->click();
+        ok->click();
     }
 
     void Open(const TAccTable &table)
@@ -292,6 +299,35 @@ TEST_F(MainCommands, MovingATermKeepsItSelectedAndLeavesTheNextTerms)
     EXPECT_EQ(TermList()->indexOfTopLevelItem(TermList()->currentItem()), 0);
     EXPECT_TRUE(TermList()->currentItem()->isSelected());
     EXPECT_EQ(next->toPlainText(), before);
+}
+
+TEST_F(MainCommands, KeysOfTheListsRunTheirCommands)
+{
+    TAccTable table = Invoices(2);
+    SetTerm(table[0], 0, {QStringLiteral("01.01.2027"), QStringLiteral("1"), QString(), QString(), false});
+    Open(table);
+    Window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Window));
+    AccList()->setCurrentRow(0);
+
+    // Enter in the term list edits the selected term.
+    TermList()->setFocus();
+    TermList()->setCurrentItem(TermList()->topLevelItem(0));
+    Inputs = {{{}, {}, {}, QStringLiteral("99")}};
+    QTest::keyClick(TermList(), Qt::Key_Return);
+    EXPECT_EQ(Dialogs.last(), QStringLiteral("Zahlungstermin bearbeiten..."));
+    EXPECT_EQ(TermColumn(1), QStringList{QStringLiteral("99 €")});
+
+    // Enter in the invoice list edits, Delete deletes after the question.
+    AccList()->setFocus();
+    Inputs = {{QStringLiteral("Umbenannt"), QString(), {}, {}}};
+    QTest::keyClick(AccList(), Qt::Key_Return);
+    EXPECT_EQ(Dialogs.last(), QStringLiteral("Rechnung bearbeiten..."));
+    EXPECT_EQ(Entries().first(), QStringLiteral("Umbenannt#Text 1"));
+    ForgetMessages();
+    QTest::keyClick(AccList(), Qt::Key_Delete);
+    EXPECT_EQ(NewMessages(), QStringList{QStringLiteral("Soll die Rechnung gelöscht werden?")});
+    EXPECT_EQ(Entries(), QStringList{QStringLiteral("Rechnung 2#Text 2")});
 }
 
 TEST_F(MainCommands, StateTimerFollowsTheSelection)
