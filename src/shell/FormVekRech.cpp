@@ -18,6 +18,7 @@
 #include "shell/AccDataPanels.h"
 #include "shell/Calculator.h"
 #include "shell/CommandGuard.h"
+#include "shell/FormInfo.h"
 #include "shell/HelpTopics.h"
 #include "shell/HelpWindow.h"
 #include "shell/MainCommands.h"
@@ -408,6 +409,8 @@ void TFormVekRech::ConnectCommands()
     on("mHilfe_Themen", [this] { ShowHelp(this, m_state.Paths.HelpFile, HelpTopic::Contents); });
     on("TB_Hilfe_Themen", [this] { ShowHelp(this, m_state.Paths.HelpFile, HelpTopic::Contents); });
     on("mHilfe_Steps", [this] { ShowHelp(this, m_state.Paths.HelpFile, HelpTopic::AccManagerEmpty); });
+    on("mHilfe_Info", [this] { TFormInfo(this).exec(); });
+    on("TB_Hilfe_Info", [this] { TFormInfo(this).exec(); });
     on("mHilfe_Web", [this] {
         if (!QDesktopServices::openUrl(QUrl(QStringLiteral("https://www.zandivo.de"))))
             MessageDlg(this, QStringLiteral("Das externe Programm konnte nicht gestartet werden!"), TMsgSymbol::Error);
@@ -422,9 +425,8 @@ void TFormVekRech::DisableLaterCommands()
         "mDatei_DataPath",      "mDatei_Backup",       "mImport_Bank",        "mImport_Kontakt",
         "mAusgabe_Print",       "mAusgabe_Calculate",  "mAusgabe_Diagramm",   "mAusgabe_Transfer",
         "mExport_Text",         "mExport_Excel",       "mExport_Clip_Bank",   "mExport_Clip_Kontakt",
-        "mExport_Clip_Notiz",   "mExport_Clip_Termine", "mVerwalten_OwnBank", "mHilfe_Info",
-        "PM_Import_Data",       "TB_Ausgabe_Print",    "TB_Ausgabe_Calculate", "TB_Ausgabe_Diagramm",
-        "TB_Ausgabe_Transfer",  "TB_Hilfe_Info",
+        "mExport_Clip_Notiz",   "mExport_Clip_Termine", "mVerwalten_OwnBank", "PM_Import_Data",
+        "TB_Ausgabe_Print",     "TB_Ausgabe_Calculate", "TB_Ausgabe_Diagramm", "TB_Ausgabe_Transfer",
     };
     for (const char *name : Later)
         m_commands->Action(QString::fromLatin1(name))->setEnabled(false);

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QSplitter>
@@ -252,6 +253,21 @@ TEST_F(MainWindow, RenamingTheCurrentFileIsFollowed)
     EXPECT_EQ(Window.State().AccFileName, renamed);
     EXPECT_EQ(Find<TVistaGradPanel>("VPanelTitle")->Caption(), QStringLiteral("Wohnung"));
     EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(MainWindow, InformationNamesTheVersionAndTheWayToTheMakers)
+{
+    QString version;
+    QString web;
+    Answerer.SetDialogHandler([&](QDialog *dialog) {
+        version = dialog->findChild<QLabel *>(QStringLiteral("LabelVersion"))->text();
+        web = dialog->findChild<QLabel *>(QStringLiteral("UrlLabel"))->text();
+        dialog->accept();
+    });
+    Window.Commands().Action(QStringLiteral("mHilfe_Info"))->trigger();
+    EXPECT_EQ(Answerer.Dialogs().last(), QStringLiteral("Information"));
+    EXPECT_TRUE(version.startsWith(QStringLiteral("Version ")));
+    EXPECT_TRUE(web.contains(QStringLiteral("zandivo")));
 }
 
 TEST_F(MainWindow, EveryCommandCarriesItsTexts)

@@ -4,6 +4,7 @@
 #include "files/FormAccManager.h"
 #include "terms/AccDialog.h"
 #include "terms/TermDialog.h"
+#include "shell/FormInfo.h"
 #include "shell/FormVekRech.h"
 #include "shell/Startup.h"
 #include "storage/AccFile.h"
@@ -170,6 +171,11 @@ int main(int argc, char *argv[])
     manager.show();
     QCoreApplication::processEvents();
     Save(manager, out, QStringLiteral("acc-manager"));
+
+    TFormInfo info(&window);
+    info.show();
+    QCoreApplication::processEvents();
+    Save(info, out, QStringLiteral("info"));
 
     TFormAccEdit edit(QStringLiteral("Neue Rechnungsdatei..."), QString(), state.Clock.Today(), state.Paths.HelpFile,
                       &window);
