@@ -50,11 +50,7 @@ TFormRegion::TFormRegion(int region, bool showHolidays, const QString &helpFile,
     body->addStretch();
     body->addLayout(buttons);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(header);
-    layout->addLayout(body);
+    StackHeaderAndBody(*this, header, body);
     m_comboRegion->setFocus();
 }
 

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QIcon>
 #include <QImage>
 
@@ -19,6 +20,15 @@ void PrepareDialog(QDialog &dialog, const QString &objectName, const QString &ti
     QPalette pal = dialog.palette();
     pal.setColor(QPalette::Window, QColor(0xEB, 0xE9, 0xE2));
     dialog.setPalette(pal);
+}
+
+void StackHeaderAndBody(QDialog &dialog, QWidget *header, QLayout *body)
+{
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(header);
+    layout->addLayout(body);
 }
 
 QImage ResourcePicture(const QString &resource, int size)

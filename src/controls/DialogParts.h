@@ -7,6 +7,7 @@
 
 class QDialog;
 class QHBoxLayout;
+class QLayout;
 class QWidget;
 class TTesselButton;
 class TVistaGradLabel;
@@ -17,6 +18,9 @@ class TVistaGradPanel;
 // A fixed-size dialog in the program's sand colour and font; the client
 // area is laid out for that font, not for the desktop's.
 void PrepareDialog(QDialog &dialog, const QString &objectName, const QString &title, QSize clientSize);
+
+// The dialog's layout: the header band on top, the body below it.
+void StackHeaderAndBody(QDialog &dialog, QWidget *header, QLayout *body);
 
 // The green header band with a picture and bold white text.
 TVistaGradPanel *MakeDialogHeader(QWidget *parent, const QString &text, const QString &pictureResource);

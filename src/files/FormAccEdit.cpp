@@ -50,11 +50,7 @@ TFormAccEdit::TFormAccEdit(const QString &caption, const QString &proposal, QDat
     body->addStretch();
     body->addLayout(buttons);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(header);
-    layout->addLayout(body);
+    StackHeaderAndBody(*this, header, body);
 
     // The OK button follows the text, as the user types or picks.
     auto *timer = new QTimer(this);

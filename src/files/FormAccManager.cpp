@@ -98,11 +98,7 @@ TFormAccManager::TFormAccManager(const TInput &input, QWidget *parent)
     body->addSpacing(8);
     body->addLayout(buttons);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(header);
-    layout->addLayout(body);
+    StackHeaderAndBody(*this, header, body);
 
     FillList();
 

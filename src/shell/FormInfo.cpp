@@ -43,9 +43,5 @@ TFormInfo::TFormInfo(QWidget *parent)
     body->addStretch();
     body->addLayout(buttons);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(header);
-    layout->addLayout(body);
+    StackHeaderAndBody(*this, header, body);
 }

@@ -76,11 +76,7 @@ TAccDialog::TAccDialog(const QString &caption, const QString &name, const QStrin
     body->addStretch();
     body->addLayout(buttons);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(header);
-    layout->addLayout(body);
+    StackHeaderAndBody(*this, header, body);
 
     // The timer catches every way the name can change, the text signal
     // answers at once while the user types.
