@@ -9,9 +9,29 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+// At this dialog's width the header text wraps to three lines, one more than
+// the standard band holds; the band grows so that the last line is not cut.
+// The panel writes its caption right of the picture with 2 pixels above and
+// below, 4 at the right, and draws a line at the bottom.
+void FitHeaderToText(TVistaGradPanel &header, int dialogWidth, const QString &text)
+{
+    const int pictureRight = header.PicIdle().isNull() ? 4 : header.PicIdle().width() + 6;
+    const QFontMetrics metrics(header.Font(), &header);
+    const QRect wrapped =
+        metrics.boundingRect(QRect(0, 0, dialogWidth - 4 - pictureRight, 1000), Qt::AlignTop | Qt::TextWordWrap, text);
+    header.setFixedHeight(std::max(header.minimumHeight(), wrapped.height() + 2 + 2 + 1));
+}
+
+} // namespace
 
 TFormRegion::TFormRegion(int region, bool showHolidays, const QString &helpFile, QWidget *parent)
     : QDialog(parent),
@@ -21,11 +41,12 @@ TFormRegion::TFormRegion(int region, bool showHolidays, const QString &helpFile,
       m_region(region),
       m_showHolidays(showHolidays)
 {
-    PrepareDialog(*this, QStringLiteral("FormRegion"), QStringLiteral("Feiertage (Region)"), QSize(273, 174));
-    auto *header = MakeDialogHeader(this,
-                                    QStringLiteral("Bitte wählen Sie ein Bundesland, um länder- abhängige "
-                                                   "Feiertage im Kalender anzuzeigen."),
-                                    QStringLiteral(":/icons/headers/region.svg"));
+    const QSize clientSize(273, 174);
+    PrepareDialog(*this, QStringLiteral("FormRegion"), QStringLiteral("Feiertage (Region)"), clientSize);
+    const QString headerText = QStringLiteral("Bitte wählen Sie ein Bundesland, um länder- abhängige "
+                                              "Feiertage im Kalender anzuzeigen.");
+    auto *header = MakeDialogHeader(this, headerText, QStringLiteral(":/icons/headers/region.svg"));
+    FitHeaderToText(*header, clientSize.width(), headerText);
 
     m_comboRegion->setObjectName(QStringLiteral("ComboRegion"));
     for (const QStringView name : RegionNames)

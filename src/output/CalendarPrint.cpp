@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
+#include <QRect>
 
 #include <algorithm>
 
@@ -20,14 +21,18 @@ void DrawCalendarPicture(QPainter &painter, const QImage &picture, int sx, int s
 
 void PrintCalendarPicture(QPrinter &printer, const QImage &picture, int screenDpiX, int screenDpiY)
 {
-    // The painter's origin is the top left of the printable area, in the
-    // printer's device pixels; the job ends when the painter does, also
-    // when drawing fails.
+    // Not full-page: the painter's origin is then the top left of the
+    // printable area, and its units are the printer's device pixels. In
+    // full-page mode the picture's corner would fall into the margin that a
+    // real printer cannot reach.
+    printer.setFullPage(false);
     QPainter painter;
     if (!painter.begin(&printer))
         return;
     const int sx = WholeRatio(printer.logicalDpiX(), screenDpiX);
     const int sy = WholeRatio(printer.logicalDpiY(), screenDpiY);
     DrawCalendarPicture(painter, picture, sx, sy);
+    // Ending the painter ends the job; the destructor does so too when
+    // drawing throws.
     painter.end();
 }
